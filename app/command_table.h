@@ -18,5 +18,8 @@ void RegisterLanCommands(CommandTable& table);
 void RegisterSharingCommands(CommandTable& table);
 void RegisterFolderCommands(CommandTable& table);
 void RegisterRemoteCommands(CommandTable& table);
+void RegisterPingSweepCommands(CommandTable& table);
+void RegisterSettingsCommands(CommandTable& table);
+void RegisterLocalSharesCommands(CommandTable& table);
 
 }  // namespace volmere

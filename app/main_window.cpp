@@ -24,6 +24,9 @@ MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
   RegisterSharingCommands(commands_);
   RegisterFolderCommands(commands_);
   RegisterRemoteCommands(commands_);
+  RegisterPingSweepCommands(commands_);
+  RegisterSettingsCommands(commands_);
+  RegisterLocalSharesCommands(commands_);
 }
 
 void MainWindow::Run() { ctx_.sys.LoadWindow(kMainWindowLayout, *this, true); }

@@ -178,6 +178,15 @@ class SystemServices {
   // True on a worker that has been stopped; routines may leave early.
   virtual bool StopRequested() = 0;
 
+  // Text conversion and per-user data protection (MultiByteToWideChar with
+  // code page 936, CryptProtectData / CryptUnprotectData).
+  // UTF-16LE bytes of the text, its terminating zero character included.
+  virtual std::string AnsiToUtf16(const Text& text) = 0;
+  // The protected blob; "" when protection fails.
+  virtual std::string ProtectForUser(const std::string& data, const Text& description) = 0;
+  // False when the blob does not unprotect for this user.
+  virtual bool UnprotectForUser(const std::string& blob, std::string* data) = 0;
+
   // GetVersion's word: major version in the low byte, minor in the next.
   virtual std::uint32_t WindowsVersionWord() = 0;
 };

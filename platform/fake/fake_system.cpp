@@ -620,6 +620,56 @@ std::uint32_t FakeSystem::WindowsVersionWord() {
   return versionWord_;
 }
 
+// Stands in for MultiByteToWideChar: ASCII bytes become their UTF-16 unit
+// and each double-byte character one unit; the zero terminator is included.
+std::string FakeSystem::AnsiToUtf16(const Text& text) {
+  std::string utf16;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    if (lead >= 0x80 && i + 1 < text.size()) {
+      utf16 += static_cast<char>(text[i + 1]);
+      utf16 += static_cast<char>(lead);
+      i += 2;
+    } else {
+      utf16 += static_cast<char>(lead);
+      utf16 += '\0';
+      ++i;
+    }
+  }
+  utf16 += std::string(2, '\0');
+  return utf16;
+}
+
+namespace {
+const std::string kFakeProtectionMark = "FAKE-DPAPI:";
+}
+
+// Stands in for CryptProtectData: a marked, byte-flipped copy, so protected
+// data never equals the plain data and only this fake unprotects it.
+std::string FakeSystem::ProtectForUser(const std::string& data, const Text& description) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (protectionFails_) return "";
+  std::string blob = kFakeProtectionMark + description + ":";
+  for (char c : data) blob += static_cast<char>(~static_cast<unsigned char>(c));
+  return blob;
+}
+
+bool FakeSystem::UnprotectForUser(const std::string& blob, std::string* data) {
+  if (blob.rfind(kFakeProtectionMark, 0) != 0) return false;
+  std::size_t start = blob.find(':', kFakeProtectionMark.size());
+  if (start == std::string::npos) return false;
+  data->clear();
+  for (std::size_t i = start + 1; i < blob.size(); ++i)
+    *data += static_cast<char>(~static_cast<unsigned char>(blob[i]));
+  return true;
+}
+
+void FakeSystem::FailProtection(bool fail) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  protectionFails_ = fail;
+}
+
 void FakeSystem::WaitForWorkers() {
   for (;;) {
     std::vector<std::thread> finished;

@@ -121,6 +121,9 @@ class FakeSystem : public SystemServices {
   void StopWorker(WorkerHandle handle) override;
   bool StopRequested() override;
   std::uint32_t WindowsVersionWord() override;
+  std::string AnsiToUtf16(const Text& text) override;
+  std::string ProtectForUser(const std::string& data, const Text& description) override;
+  bool UnprotectForUser(const std::string& blob, std::string* data) override;
 
   // --- Set-up ---
   void SetRegText(RegRoot root, const Text& path, const Text& text);
@@ -134,6 +137,8 @@ class FakeSystem : public SystemServices {
   void SetDirectories(const Text& tempDir, const Text& windowsDir, const Text& programDir);
   void SetVersionWord(std::uint32_t word);
   void SetTickCount(std::uint32_t ticks);
+  // ProtectForUser gives "" from now on, as a failing CryptProtectData does.
+  void FailProtection(bool fail = true);
   // Commands whose line contains `part` run the script instead of nothing.
   void OnCommand(const Text& part, CommandScript script);
   // Commands whose line contains `part` cannot be started.
@@ -251,6 +256,7 @@ class FakeSystem : public SystemServices {
   std::uint32_t versionWord_ = 0x1DB10106;
   std::uint32_t ticks_ = 1000;
   std::uint32_t tempCounter_ = 0;
+  bool protectionFails_ = false;
   std::vector<std::pair<Text, CommandScript>> commandScripts_;
   std::vector<Text> failingCommands_;
   std::deque<int> messageAnswers_;

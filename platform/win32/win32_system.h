@@ -68,6 +68,9 @@ class Win32System final : public SystemServices {
   void StopWorker(WorkerHandle handle) override;
   bool StopRequested() override;
   std::uint32_t WindowsVersionWord() override;
+  std::string AnsiToUtf16(const Text& text) override;
+  std::string ProtectForUser(const std::string& data, const Text& description) override;
+  bool UnprotectForUser(const std::string& blob, std::string* data) override;
 
   // The window-side state; defined with the user-interface code.
   struct UiState;
