@@ -17,7 +17,8 @@ class SharedText {
     return current ? *current : Text();
   }
   void Set(Text text) {
-    std::atomic_store(&value_, std::shared_ptr<const Text>(std::make_shared<Text>(std::move(text))));
+    std::atomic_store(&value_,
+                      std::shared_ptr<const Text>(std::make_shared<Text>(std::move(text))));
   }
 
  private:

@@ -113,14 +113,13 @@ class SystemServices {
     return ShowMessage(text, style, kDefaultMessageTitle);
   }
   // OK: true and *answer set; cancelled: false and *answer untouched.
-  virtual bool AskText(const Text& prompt, const Text& title, const Text& initial,
-                       AskMode mode, Text* answer) = 0;
+  virtual bool AskText(const Text& prompt, const Text& title, const Text& initial, AskMode mode,
+                       Text* answer) = 0;
   virtual Text PickFolder(const Text& title) = 0;
 
   // The program's windows. LoadWindow runs OnCreated before it returns; a
   // modal load returns when the window has closed.
-  virtual WindowId LoadWindow(const WindowLayout& layout, WindowEvents& events,
-                              bool modal) = 0;
+  virtual WindowId LoadWindow(const WindowLayout& layout, WindowEvents& events, bool modal) = 0;
   // Queued: the window closes after the running handler returns.
   virtual void CloseWindow(WindowId window) = 0;
   virtual void ShowWindow(WindowId window, bool visible) = 0;
@@ -145,8 +144,8 @@ class SystemServices {
   // List views (icon lists and report lists alike).
   // Inserts at a 0-based position (-1: at the end) and returns where the
   // entry actually went, with its identity.
-  virtual ListEntry ListInsert(WindowId window, const Text& control, int position,
-                               const Text& text, int image) = 0;
+  virtual ListEntry ListInsert(WindowId window, const Text& control, int position, const Text& text,
+                               int image) = 0;
   ListEntry ListAdd(WindowId window, const Text& control, const Text& text, int image) {
     return ListInsert(window, control, -1, text, image);
   }
@@ -154,10 +153,8 @@ class SystemServices {
   virtual ListEntry ListEntryAt(WindowId window, const Text& control, int position) = 0;
   // Changes act on the entry with that identity, wherever it now stands;
   // false when it has been removed.
-  virtual bool ListSetText(WindowId window, const Text& control, EntryId id,
-                           const Text& text) = 0;
-  virtual bool ListSetImage(WindowId window, const Text& control, EntryId id,
-                            int image) = 0;
+  virtual bool ListSetText(WindowId window, const Text& control, EntryId id, const Text& text) = 0;
+  virtual bool ListSetImage(WindowId window, const Text& control, EntryId id, int image) = 0;
   virtual bool ListRemove(WindowId window, const Text& control, EntryId id) = 0;
   virtual void ListRemoveAll(WindowId window, const Text& control) = 0;
   virtual ListEntry ListSelected(WindowId window, const Text& control) = 0;

@@ -10,9 +10,7 @@ bool IsLeadByte(unsigned char c) { return c >= 0x80; }
 // Length of the character starting at index i: 2 for a lead byte followed by
 // a trail byte, otherwise 1 (a lone lead byte at the end counts as one).
 std::size_t CharWidth(const Text& text, std::size_t i) {
-  return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()
-             ? 2
-             : 1;
+  return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
 
 char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
@@ -79,8 +77,7 @@ int FindLastText(const Text& text, const Text& part) {
   return found;
 }
 
-Text ReplaceText(const Text& text, const Text& oldPart, const Text& newPart,
-                 bool caseSensitive) {
+Text ReplaceText(const Text& text, const Text& oldPart, const Text& newPart, bool caseSensitive) {
   if (text.empty() || oldPart.empty()) return text;
   Text result;
   std::size_t copied = 0;

@@ -15,8 +15,7 @@ using Text = std::string;
 int TextLength(const Text& text);
 int FindText(const Text& text, const Text& part);
 int FindLastText(const Text& text, const Text& part);
-Text ReplaceText(const Text& text, const Text& oldPart, const Text& newPart,
-                 bool caseSensitive);
+Text ReplaceText(const Text& text, const Text& oldPart, const Text& newPart, bool caseSensitive);
 Text RemoveSpaces(const Text& text);
 Text LeftText(const Text& text, int n);
 Text RightText(const Text& text, int n);

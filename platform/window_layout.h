@@ -25,12 +25,12 @@ enum class ControlKind {
 enum : unsigned {
   kDisabled = 1u << 0,
   kChecked = 1u << 1,
-  kGroupStart = 1u << 2,     // first radio button of a group
+  kGroupStart = 1u << 2,  // first radio button of a group
   kCenterText = 1u << 3,
-  kDigitsAndMinus = 1u << 4, // edit box taking only "-" and the digits
+  kDigitsAndMinus = 1u << 4,  // edit box taking only "-" and the digits
   kPassword = 1u << 5,
   kSunken = 1u << 6,
-  kNoHeader = 1u << 7,       // report list without a column header
+  kNoHeader = 1u << 7,  // report list without a column header
   kGridLines = 1u << 8,
   kWrap = 1u << 9,
   kTransparent = 1u << 10,
@@ -54,7 +54,7 @@ struct ControlLayout {
   // "" for the client area; a group box's name; or a tab control's name,
   // "#" and the 0-based page ("settingsTabs#1").
   const char* parent = "";
-  int tabOrder = -1;  // -1: creation order
+  int tabOrder = -1;       // -1: creation order
   unsigned textColor = 0;  // 0x00BBGGRR; 0 is the system colour
   int fontHeight = 0;      // pixels; 0 is the default font
   int columnWidth = 0;     // report lists

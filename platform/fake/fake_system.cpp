@@ -223,8 +223,8 @@ int FakeSystem::ShowMessage(const Text& text, int style, const Text& title) {
   return answer;
 }
 
-bool FakeSystem::AskText(const Text& prompt, const Text& title, const Text& initial,
-                         AskMode mode, Text* answer) {
+bool FakeSystem::AskText(const Text& prompt, const Text& title, const Text& initial, AskMode mode,
+                         Text* answer) {
   std::lock_guard<std::mutex> lock(mutex_);
   questions_.push_back({prompt, title, initial, mode});
   if (askAnswers_.empty()) return false;
@@ -523,8 +523,10 @@ bool FakeSystem::ListRemove(WindowId window, const Text& control, EntryId id) {
       if (c->rows[i].id != id) continue;
       c->rows.erase(c->rows.begin() + static_cast<long>(i));
       int removed = static_cast<int>(i);
-      if (c->selectedRow == removed) c->selectedRow = -1;
-      else if (c->selectedRow > removed) --c->selectedRow;
+      if (c->selectedRow == removed)
+        c->selectedRow = -1;
+      else if (c->selectedRow > removed)
+        --c->selectedRow;
       found = true;
       return;
     }
@@ -552,7 +554,9 @@ ListEntry FakeSystem::ListSelected(WindowId window, const Text& control) {
 void FakeSystem::ListSelect(WindowId window, const Text& control, int position) {
   Effect([&] {
     ControlState* c = Control(window, control);
-    if (c) c->selectedRow = (position >= 0 && position < static_cast<int>(c->rows.size())) ? position : -1;
+    if (c)
+      c->selectedRow =
+          (position >= 0 && position < static_cast<int>(c->rows.size())) ? position : -1;
   });
 }
 
@@ -712,8 +716,10 @@ void FakeSystem::RemoveRegValue(RegRoot root, const Text& path) {
 
 void FakeSystem::FailRegistryWrites(RegRoot root, bool fail) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (fail) failingRegRoots_.insert(static_cast<int>(root));
-  else failingRegRoots_.erase(static_cast<int>(root));
+  if (fail)
+    failingRegRoots_.insert(static_cast<int>(root));
+  else
+    failingRegRoots_.erase(static_cast<int>(root));
 }
 
 void FakeSystem::PutFile(const Text& path, const Text& content) {
@@ -805,14 +811,12 @@ void FakeSystem::ListClick(WindowId window, const Text& control, int position) {
 
 void FakeSystem::ListDoubleClick(WindowId window, const Text& control, int position) {
   ListSelect(window, control, position);
-  Dispatch(window,
-           [control](WindowEvents& e) { e.OnListEvent(control, ListEvent::DoubleClick); });
+  Dispatch(window, [control](WindowEvents& e) { e.OnListEvent(control, ListEvent::DoubleClick); });
 }
 
 void FakeSystem::ListRightClick(WindowId window, const Text& control, int position) {
   ListSelect(window, control, position);
-  Dispatch(window,
-           [control](WindowEvents& e) { e.OnListEvent(control, ListEvent::RightClick); });
+  Dispatch(window, [control](WindowEvents& e) { e.OnListEvent(control, ListEvent::RightClick); });
 }
 
 void FakeSystem::Type(WindowId window, const Text& control, const Text& text) {
@@ -908,9 +912,7 @@ Text FakeSystem::FileContent(const Text& path) {
   return it == files_.end() ? Text() : it->second;
 }
 
-bool FakeSystem::RegHasValue(RegRoot root, const Text& path) {
-  return RegValueExists(root, path);
-}
+bool FakeSystem::RegHasValue(RegRoot root, const Text& path) { return RegValueExists(root, path); }
 
 WindowId FakeSystem::FindWindow(const Text& layoutName) {
   std::lock_guard<std::mutex> lock(mutex_);

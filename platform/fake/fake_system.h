@@ -117,7 +117,8 @@ class FakeSystem : public SystemServices {
   void ListSelect(WindowId window, const Text& control, int position) override;
   void SetMenuItemVisible(WindowId window, const Text& item, bool visible) override;
   void PopupMenu(WindowId window, const Text& menu) override;
-  bool StartWorker(WorkerRoutine routine, int argument, WorkerHandleVar* handleVar = nullptr) override;
+  bool StartWorker(WorkerRoutine routine, int argument,
+                   WorkerHandleVar* handleVar = nullptr) override;
   void StopWorker(WorkerHandle handle) override;
   bool StopRequested() override;
   std::uint32_t WindowsVersionWord() override;
