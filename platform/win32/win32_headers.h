@@ -3,6 +3,7 @@
 // the DeleteFile macro, which would rename SystemServices::DeleteFile.
 #pragma once
 
-#include <windows.h>
 #include <winsock2.h>
+// Only after winsock2.h.
+#include <windows.h>
 #undef DeleteFile
