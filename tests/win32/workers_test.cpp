@@ -111,5 +111,33 @@ TEST(Workers, TwoHundredFiftyFiveRunAtOnce) {
   EXPECT_TRUE(allFinished.WaitFor(30000));
 }
 
+// Windows reserves what the worker asks for; Wine reserves at least 1 MiB.
+// Both stay below the program's own default, which a worker would get if the
+// size were taken as the amount to commit.
+TEST(Workers, ReserveLessStackThanTheProgramDefault) {
+  auto* image = reinterpret_cast<const char*>(GetModuleHandleA(nullptr));
+  auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image + dos->e_lfanew);
+  const std::size_t programDefault = nt->OptionalHeader.SizeOfStackReserve;
+
+  std::atomic<std::size_t> reserved{0};
+  Event done;
+  ASSERT_TRUE(StartWorker(
+      Registry(),
+      [&](int) {
+        int local = 0;
+        MEMORY_BASIC_INFORMATION region;
+        VirtualQuery(&local, &region, sizeof region);
+        auto* tib = reinterpret_cast<NT_TIB*>(NtCurrentTeb());
+        reserved = static_cast<std::size_t>(static_cast<char*>(tib->StackBase) -
+                                            static_cast<char*>(region.AllocationBase));
+        done.Set();
+      },
+      0, nullptr));
+  ASSERT_TRUE(done.WaitFor());
+  EXPECT_GE(reserved.load(), 64u * 1024);
+  EXPECT_LT(reserved.load(), programDefault);
+}
+
 }  // namespace
 }  // namespace volmere
