@@ -78,6 +78,17 @@ std::vector<Text> ComputersOf(NetworkEnumeration& walk, const Text& workgroup) {
   return computers;
 }
 
+// The first IPv4 address of a host name. An empty name would give this
+// computer's own address, and a name longer than a host name can be would
+// have to be cut into another name: neither is looked up.
+bool LookUp(const Text& name, in_addr* address) {
+  if (name.empty() || name.size() > kMaxResolvedNameBytes) return false;
+  hostent* host = gethostbyname(name.c_str());
+  if (!host || host->h_addrtype != AF_INET || !host->h_addr_list[0]) return false;
+  std::memcpy(address, host->h_addr_list[0], sizeof *address);
+  return true;
+}
+
 }  // namespace
 
 std::vector<Text> Win32Network::ListWorkgroups() {
@@ -113,12 +124,8 @@ std::vector<Text> Win32Network::ListShares(const Text& computer) {
 }
 
 Text Win32Network::ResolveAddress(const Text& name) {
-  // A longer name is no host name; cutting it would look up another one.
-  if (name.size() > kMaxResolvedNameBytes) return "";
-  hostent* host = gethostbyname(name.c_str());
-  if (!host || host->h_addrtype != AF_INET || !host->h_addr_list[0]) return "";
   in_addr address;
-  std::memcpy(&address, host->h_addr_list[0], sizeof address);
+  if (!LookUp(name, &address)) return "";
   return inet_ntoa(address);
 }
 
@@ -139,13 +146,12 @@ std::vector<Text> Win32Network::ListLocalAddresses() {
 int Win32Network::PingHost(const Text& host, int timeoutMs) {
   IcmpEcho echo;
   if (!echo.Find()) return -1;
-  unsigned long address = inet_addr(host.c_str());
-  if (address == INADDR_NONE) {
-    hostent* resolved = gethostbyname(host.c_str());
-    if (!resolved || resolved->h_addrtype != AF_INET || !resolved->h_addr_list[0]) return -1;
-    std::memcpy(&address, resolved->h_addr_list[0], sizeof(in_addr));
-  }
-  return echo.Send(static_cast<std::uint32_t>(address), timeoutMs);
+  // An empty text reads as this computer through either way of resolving.
+  if (host.empty()) return -1;
+  in_addr address;
+  address.s_addr = inet_addr(host.c_str());
+  if (address.s_addr == INADDR_NONE && !LookUp(host, &address)) return -1;
+  return echo.Send(address.s_addr, timeoutMs);
 }
 
 }  // namespace volmere

@@ -36,8 +36,11 @@ TEST(Resolve, NamesResolveToTheirFirstAddress) {
   Win32Network net;
   EXPECT_EQ(net.ResolveAddress("localhost"), "127.0.0.1");
   EXPECT_EQ(net.ResolveAddress("no-such-host.invalid"), "");
-  // Too long for a host name: nothing is looked up.
+  // Not looked up: too long for a host name, or empty (which Winsock would
+  // take as this computer).
   EXPECT_EQ(net.ResolveAddress(std::string(100, 'a')), "");
+  EXPECT_EQ(net.ResolveAddress(""), "");
+  EXPECT_EQ(net.ResolveAddress("127.0.0.3"), "127.0.0.3");
 }
 
 TEST(Resolve, LocalAddressesAreAtMostTenDottedAddresses) {
