@@ -1,8 +1,9 @@
 // A small stand-in for the program, for the driver's own checks: a window
 // built from MainWindow's layout table, a start-up question, a list view with
 // three items, and registry writes that tell the driver what it did.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
 
 #include <string>
 
