@@ -36,6 +36,7 @@ start_display() {
   source "$root/scripts/wine-env.sh"
   xvfb_pid="${volmere_xvfb_pid:-}"
   trap cleanup EXIT
+  trap 'exit 143' TERM INT
 }
 
 # Every window opens on one Wine virtual desktop (frames and caption bars
@@ -62,6 +63,7 @@ cleanup() {
   [ -n "${poller_pid:-}" ] && kill "$poller_pid" 2>/dev/null || true
   [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "${volmere_display_file:-}" ] && rm -f "$volmere_display_file"
   if [ -n "${run_dir:-}" ] && [ "${VOLMERE_E2E_KEEP_PREFIX:-0}" != 1 ]; then
     rm -rf "$run_dir/prefix"
   fi
