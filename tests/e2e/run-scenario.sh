@@ -40,8 +40,12 @@ start_display() {
 }
 
 # Every window opens on one Wine virtual desktop (frames and caption bars
-# drawn), and web pages and .html files open in the browser stand-in.
+# drawn), and web pages and .html files open in the browser stand-in (a
+# fresh prefix does not even tie .html to its own browser).
 configure_template() {
+  for extension in .html .htm; do
+    wine reg add "HKCR\\$extension" /ve /d htmlfile /f >/dev/null 2>&1
+  done
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d e2e /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v e2e /d 1024x768 /f >/dev/null 2>&1
   for class in htmlfile http https; do

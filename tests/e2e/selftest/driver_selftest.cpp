@@ -37,6 +37,7 @@ TEST_F(SampleWindow, AnswersTheQuestionAndFindsTheLayout) {
   HWND window = StartAndAnswer(IDNO);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(Recorded("answer"), "no");
+  EXPECT_TRUE(StandinCalls(ToolsDir(), "browser").empty());
   EXPECT_EQ(WindowCaption(window), "Sample window");
   EXPECT_EQ(FindTopLevel(program().Id(), "window", Match::Suffix), window);
   EXPECT_EQ(FindTopLevel(program().Id(), "Sample"), nullptr);
@@ -105,6 +106,9 @@ TEST_F(SampleWindow, ClicksControlsRecordsToolsAndEndsOnEsc) {
   EXPECT_EQ(StandinCalls(ProgramDir(), "net"),
             std::vector<std::string>{"net share sample=C:\\ /unlimited"});
   EXPECT_TRUE(StandinCalls(ProgramDir(), "cacls").empty());
+  const std::vector<std::string> browser = StandinCalls(ToolsDir(), "browser");
+  ASSERT_EQ(browser.size(), 1u);
+  EXPECT_TRUE(TextMatches(browser[0], "sample.html\"", Match::Suffix)) << browser[0];
   EXPECT_TRUE(TakeScreenshot("controls"));
 
   PressEscape(window);

@@ -1,9 +1,11 @@
 // A small stand-in for the program, for the driver's own checks: a window
 // built from MainWindow's layout table, a start-up question, a list view with
-// three items, and registry writes that tell the driver what it did.
+// three items, a page opened with the shell, and registry writes that tell the
+// driver what it did.
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -136,6 +138,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                                 kMainWindowLayout.outerHeight, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, show);
   const int answer = MessageBoxA(nullptr, "要继续吗？", "信息：", MB_YESNO | MB_ICONQUESTION);
+  if (answer == IDYES) {
+    HANDLE page = CreateFileA("sample.html", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(page);
+    ShellExecuteA(nullptr, "open", "sample.html", nullptr, nullptr, SW_SHOWNORMAL);
+  }
   Record("answer", answer == IDYES ? "yes" : "no");
 
   MSG msg;
