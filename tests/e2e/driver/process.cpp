@@ -4,6 +4,26 @@
 
 namespace volmere::e2e {
 
+long RunHidden(const std::string& commandLine, const std::string& folder, int timeoutMs) {
+  std::string line = commandLine;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                      &startup, &info))
+    return -1;
+  CloseHandle(info.hThread);
+  DWORD code = static_cast<DWORD>(-1);
+  if (WaitForSingleObject(info.hProcess, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0)
+    GetExitCodeProcess(info.hProcess, &code);
+  else
+    TerminateProcess(info.hProcess, 1);
+  CloseHandle(info.hProcess);
+  return static_cast<long>(code);
+}
+
 Process::~Process() {
   if (handle_) CloseHandle(handle_);
 }

@@ -5,6 +5,11 @@
 
 namespace volmere::e2e {
 
+// Runs a command line as the program's RunCommand does (no application name,
+// window hidden) from `folder`, and waits for it; its exit code, or -1 when
+// it could not be started or did not end within `timeoutMs`.
+long RunHidden(const std::string& commandLine, const std::string& folder, int timeoutMs = 30000);
+
 class Process {
  public:
   Process() = default;
