@@ -135,10 +135,11 @@ start_display "$run_dir/prefix"
 poll_screenshots &
 poller_pid=$!
 
+# The driver prints the program's texts as they are, in code page 936.
 status=0
 VOLMERE_E2E_PROGRAM_DIR='D:\volmere' VOLMERE_E2E_TOOLS_DIR='D:\tools' \
   VOLMERE_E2E_SHOTS_DIR="$(winepath -w "$shots" 2>/dev/null)" \
-  wine "$driver" "$@" || status=$?
+  wine "$driver" "$@" 2>&1 | iconv -f GBK -t UTF-8 -c || status=$?
 
 # Every scenario keeps a picture, even one whose driver took none.
 if ! ls "$shots/$scenario_file"-*.png >/dev/null 2>&1; then
