@@ -17,6 +17,8 @@ void OfferToSwitchSharingOn(AppContext& ctx) {
       MsgYesNoQuestion, "是否开启共享！");
   if (answer != MsgYes) return;
   ctx.sys.SetText(ctx.mainWindow, "statusLabel", "正在开启局域网共享。。");
+  // The batch takes a while (Secedit walks its database); the user picks the
+  // folder meanwhile.
   ctx.sys.StartWorker(
       [&ctx](int) {
         const bool enabled = EnableSharingOpen(ctx.sys);
@@ -30,7 +32,7 @@ void OfferToSwitchSharingOn(AppContext& ctx) {
 
 Text ProposedShareName(const Text& path) {
   const int lastBackslash = FindLastText(path, "\\");
-  Text name = RightText(path, TextLength(path) - lastBackslash);
+  const Text name = RightText(path, TextLength(path) - lastBackslash);
   if (name == "Desktop") return "桌面";
   if (name.empty()) {
     const int colon = FindText(path, ":");
