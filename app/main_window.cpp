@@ -1,5 +1,10 @@
 #include "app/main_window.h"
 
+#include "app/help_page.h"
+#include "app/preferences.h"
+#include "app/shell_commands.h"
+#include "app/startup.h"
+#include "lan/list_passes.h"
 #include "resources/main_window_layout.h"
 
 namespace volmere {
@@ -17,9 +22,14 @@ const char* ListEventName(ListEvent event) {
   return "";
 }
 
+void StartStartupWorker(AppContext& ctx) {
+  ctx.sys.StartWorker([&ctx](int) { StartupWorker(ctx, StartOwnWorkgroupPass); }, 1);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
+  RegisterShellCommands(commands_);
   RegisterLanCommands(commands_);
   RegisterSharingCommands(commands_);
   RegisterFolderCommands(commands_);
@@ -31,7 +41,17 @@ MainWindow::MainWindow(AppContext& ctx) : ctx_(ctx) {
 
 void MainWindow::Run() { ctx_.sys.LoadWindow(kMainWindowLayout, *this, true); }
 
-void MainWindow::OnCreated(WindowId self) { ctx_.mainWindow = self; }
+void MainWindow::OnCreated(WindowId self) {
+  ctx_.mainWindow = self;
+  ctx_.startStartupWorker = [&ctx = ctx_] { StartStartupWorker(ctx); };
+  if (!FirstRunAnswered(ctx_.sys) &&
+      ctx_.sys.ShowMessage("你是第一次使用本软件，是否立即查看帮助？", MsgYesNoQuestion) ==
+          MsgYes) {
+    OpenHelpPage(ctx_);
+    MarkFirstRunAnswered(ctx_.sys);
+  }
+  StartStartupWorker(ctx_);
+}
 
 void MainWindow::OnCommand(const Text& control) {
   auto it = commands_.find(control);

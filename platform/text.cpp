@@ -15,18 +15,42 @@ std::size_t CharWidth(const Text& text, std::size_t i) {
 
 char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
+// Whether part matches the characters starting at index i, which starts a
+// character. The match must end on a character boundary too, and only
+// single-byte characters fold case: a trail byte that happens to equal an
+// ASCII letter is part of its double-byte character and matches exactly.
 bool MatchesAt(const Text& text, std::size_t i, const Text& part, bool caseSensitive) {
   if (i + part.size() > text.size()) return false;
-  for (std::size_t k = 0; k < part.size(); ++k) {
-    char a = text[i + k];
-    char b = part[k];
-    if (!caseSensitive) {
-      a = FoldAscii(a);
-      b = FoldAscii(b);
+  std::size_t k = 0;
+  while (k < part.size()) {
+    std::size_t width = CharWidth(text, i + k);
+    if (k + width > part.size()) return false;
+    if (width == 2) {
+      if (text[i + k] != part[k] || text[i + k + 1] != part[k + 1]) return false;
+    } else {
+      char a = text[i + k];
+      char b = part[k];
+      if (!caseSensitive) {
+        a = FoldAscii(a);
+        b = FoldAscii(b);
+      }
+      if (a != b) return false;
     }
-    if (a != b) return false;
+    k += width;
   }
   return true;
+}
+
+// The number of bytes, at most n, that ends on a character boundary when
+// counted from the start of the text.
+std::size_t WholeCharactersFromStart(const Text& text, std::size_t n) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t next = i + CharWidth(text, i);
+    if (next > n) break;
+    i = next;
+  }
+  return i;
 }
 
 // Start indexes of characters, in order, where part matches.
@@ -46,9 +70,8 @@ void ForEachMatch(const Text& text, const Text& part, bool caseSensitive, Visit 
 }  // namespace
 
 bool IsCharacterStart(const Text& text, std::size_t index) {
-  std::size_t i = 0;
-  while (i < index) i += CharWidth(text, i);
-  return i == index;
+  if (index >= text.size()) return index == text.size();
+  return WholeCharactersFromStart(text, index) == index;
 }
 
 int TextLength(const Text& text) { return static_cast<int>(text.size()); }
@@ -105,15 +128,20 @@ Text RemoveSpaces(const Text& text) {
   return result;
 }
 
+// A count that ends inside a double-byte character leaves that character out
+// rather than cutting it.
 Text LeftText(const Text& text, int n) {
   if (n <= 0) return "";
-  return text.substr(0, static_cast<std::size_t>(n));
+  return text.substr(0, WholeCharactersFromStart(text, static_cast<std::size_t>(n)));
 }
 
 Text RightText(const Text& text, int n) {
   if (n <= 0) return "";
   if (static_cast<std::size_t>(n) >= text.size()) return text;
-  return text.substr(text.size() - static_cast<std::size_t>(n));
+  std::size_t start = text.size() - static_cast<std::size_t>(n);
+  std::size_t boundary = WholeCharactersFromStart(text, start);
+  if (boundary < start) boundary += CharWidth(text, boundary);
+  return text.substr(boundary);
 }
 
 Text UpperAscii(const Text& text) {

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "app/app_context.h"
+
+namespace volmere {
+
+void StartOwnWorkgroupPass(AppContext& ctx);
+
+}  // namespace volmere
