@@ -8,6 +8,14 @@ namespace {
 class FirstRun : public ShellScenario {
  protected:
   std::vector<std::string> BrowserCalls() { return StandinCalls(ToolsDir(), "browser"); }
+
+  // The page the browser was asked to show: its last, quoted argument.
+  static std::string HelpPageOf(const std::string& browserCall) {
+    const size_t end = browserCall.find_last_of('"');
+    const size_t start = end == std::string::npos ? end : browserCall.find_last_of('"', end - 1);
+    if (start == std::string::npos) return "";
+    return browserCall.substr(start + 1, end - start - 1);
+  }
 };
 
 TEST_F(FirstRun, YesOpensTheHelpPageAndIsRemembered) {
@@ -25,7 +33,8 @@ TEST_F(FirstRun, YesOpensTheHelpPageAndIsRemembered) {
             "不是第一次使用");
   EXPECT_TRUE(WaitUntil([&] { return !BrowserCalls().empty(); }))
       << "the help page was not handed to the shell's browser";
-  EXPECT_EQ(BrowserCalls().size(), 1u);
+  ASSERT_EQ(BrowserCalls().size(), 1u);
+  EXPECT_TRUE(FileExists(HelpPageOf(BrowserCalls()[0]))) << BrowserCalls()[0];
 
   HWND window = WaitForMainWindow();
   ASSERT_NE(window, nullptr);
