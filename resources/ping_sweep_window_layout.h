@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/window_layout.h"
+
+namespace volmere {
+
+extern const WindowLayout kPingSweepWindowLayout;
+
+}  // namespace volmere
