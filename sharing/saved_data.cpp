@@ -1,15 +1,9 @@
 #include "app/preferences.h"
+#include "remote/saved_password.h"
 #include "sharing/computer_identity.h"
 #include "sharing/settings_actions.h"
 
 namespace volmere {
-namespace {
-
-Text PasswordFileOf(SystemServices& sys, const Text& entry) {
-  return sys.TempDir() + entry + ".txt";
-}
-
-}  // namespace
 
 void ClearSavedData(AppContext& ctx) {
   SystemServices& sys = ctx.sys;
@@ -17,7 +11,7 @@ void ClearSavedData(AppContext& ctx) {
   const int count = sys.ListCount(ctx.mainWindow, "computerList");
   for (int i = 0; i < count; ++i) {
     const ListEntry entry = sys.ListEntryAt(ctx.mainWindow, "computerList", i);
-    if (entry.id) sys.DeleteFile(PasswordFileOf(sys, entry.text));
+    if (entry.id) sys.DeleteFile(SavedPasswordFile(sys, entry.text));
   }
   StoreCompanyName(sys, "");
   sys.ShowMessage("清除成功！", MsgInformation);
