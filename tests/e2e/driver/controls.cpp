@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <vector>
 
 namespace volmere::e2e {
@@ -25,40 +24,9 @@ std::string ClassOf(HWND window) {
   return std::string(name, length > 0 ? length : 0);
 }
 
-// The layout name the window builder records on every control it creates.
-std::string RecordedName(HWND control) {
-  HANDLE atom = GetPropA(control, "VolmereControlName");
-  if (!atom) return "";
-  char name[256] = "";
-  const UINT length =
-      GlobalGetAtomNameA(static_cast<ATOM>(reinterpret_cast<UINT_PTR>(atom)), name, sizeof name);
-  return std::string(name, length);
-}
-
-// Without a recorded name, the n-th control of the kind's class stands for
-// the n-th control of that class in the table: the builder creates the
-// controls in table order, and siblings enumerate in creation order.
-HWND ByClassOrder(HWND window, const WindowLayout& layout, const std::string& name) {
-  const ControlLayout* wanted = nullptr;
-  int ordinal = 0;
-  for (const ControlLayout& control : layout.controls) {
-    if (name == control.name) {
-      wanted = &control;
-      break;
-    }
-  }
-  if (!wanted) return nullptr;
-  const char* wantedClass = ClassOfKind(wanted->kind);
-  for (const ControlLayout& control : layout.controls) {
-    if (&control == wanted) break;
-    if (std::strcmp(ClassOfKind(control.kind), wantedClass) == 0) ++ordinal;
-  }
-  for (HWND child : Descendants(window)) {
-    if (_stricmp(ClassOf(child).c_str(), wantedClass) != 0) continue;
-    if (ordinal-- == 0) return child;
-  }
-  return nullptr;
-}
+// The window builder gives every control the ID kFirstControlId plus its
+// index in the layout table.
+constexpr int kFirstControlId = 1000;
 
 }  // namespace
 
@@ -85,13 +53,22 @@ const char* ClassOfKind(ControlKind kind) {
 }
 
 HWND FindControl(HWND window, const WindowLayout& layout, const std::string& name) {
-  bool anyRecorded = false;
+  int index = -1;
+  for (size_t i = 0; i < layout.controls.size(); ++i)
+    if (name == layout.controls[i].name) index = static_cast<int>(i);
+  if (index < 0 || name.empty()) return nullptr;
+  const char* wantedClass = ClassOfKind(layout.controls[index].kind);
   for (HWND child : Descendants(window)) {
-    const std::string recorded = RecordedName(child);
-    if (recorded == name) return child;
-    anyRecorded = anyRecorded || !recorded.empty();
+    // The parts of a combo box or a list view carry IDs of their own.
+    const std::string parentClass = ClassOf(GetParent(child));
+    if (_stricmp(parentClass.c_str(), "ComboBox") == 0 ||
+        _stricmp(parentClass.c_str(), WC_LISTVIEWA) == 0)
+      continue;
+    if (GetDlgCtrlID(child) == kFirstControlId + index &&
+        _stricmp(ClassOf(child).c_str(), wantedClass) == 0)
+      return child;
   }
-  return anyRecorded ? nullptr : ByClassOrder(window, layout, name);
+  return nullptr;
 }
 
 std::string ControlText(HWND control) {

@@ -11,7 +11,8 @@
 namespace volmere::e2e {
 
 // The control `name` of `layout` in `window` (a window built from that
-// layout); nullptr when it is not there.
+// layout), found by the ID the window builder gives it: 1000 plus its index
+// in the table. nullptr when it is not there.
 HWND FindControl(HWND window, const WindowLayout& layout, const std::string& name);
 
 // The Win32 class a control of that kind is made of.

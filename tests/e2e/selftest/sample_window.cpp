@@ -56,11 +56,13 @@ std::string ItemText(int item) {
 }
 
 void Build(HWND window) {
+  int id = 1000;  // as the program's window builder numbers its controls
   for (const ControlLayout& control : kMainWindowLayout.controls) {
     DWORD style = WS_CHILD | WS_VISIBLE;
     const char* cls = ClassOf(control.kind, &style);
-    HWND child = CreateWindowExA(0, cls, control.text, style, control.x, control.y, control.width,
-                                 control.height, window, nullptr, nullptr, nullptr);
+    HWND child =
+        CreateWindowExA(0, cls, control.text, style, control.x, control.y, control.width,
+                        control.height, window, reinterpret_cast<HMENU>(id++), nullptr, nullptr);
     if (control.kind == ControlKind::IconList) gList = child;
     if (control.kind == ControlKind::CheckBox) gCheck = child;
   }
