@@ -70,6 +70,46 @@ class SettingsScenario : public ShellScenario {
     EXPECT_TRUE(PressButton(box, IDOK));
   }
 
+  // Chooses an item of MainWindow's context menu as a user would: a right
+  // click into the computer list, then the arrow keys down to the item among
+  // those shown, and Enter.
+  void ChooseMenuItem(HWND main, const std::string& item) {
+    const MenuLayout& menu = kMainWindowLayout.menus.at(0);
+    int steps = 0;
+    for (const MenuItemLayout& entry : menu.items) {
+      if (!entry.visible) continue;
+      ++steps;
+      if (item == entry.name) break;
+    }
+    HWND list = Control(main, "computerList");
+    if (!list) return;
+    RemoteListView(list).ClickAt(POINT{400, 280}, true);
+    HWND popup = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      for (HWND window : TopLevelWindows(program().Id()))
+        if (WindowClass(window) == "#32768" && IsWindowVisible(window)) {
+          popup = window;
+          return true;
+        }
+      return false;
+    })) << "no context menu";
+    for (int step = 0; step < steps; ++step) PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(popup); }));
+  }
+
+  // The program's input box with that title: its field holds `answer` and
+  // its OK is pressed.
+  void AnswerInputBox(const std::string& title, const std::string& answer) {
+    HWND box = WaitForTopLevel(program().Id(), title);
+    ASSERT_NE(box, nullptr) << "no input box " << title;
+    HWND field = FindWindowExA(box, nullptr, "Edit", nullptr);
+    ASSERT_NE(field, nullptr);
+    SetControlText(field, answer);
+    EXPECT_TRUE(TakeScreenshot("input-box"));
+    EXPECT_TRUE(PressButton(box, IDOK));
+  }
+
   // The fields are filled by a worker after the window shows.
   void WaitForFields(HWND settings) {
     HWND name = SettingsControl(settings, "computerNameEdit");

@@ -120,5 +120,44 @@ TEST_F(SettingsWindow, WorkgroupWithAPercentSignIsRefused) {
   EXPECT_TRUE(StandinCalls(ProgramDir(), "wmic").empty());
 }
 
+TEST_F(SettingsWindow, AboutFromTheMenuLeavesMainWindowFree) {
+  HWND main = StartAnsweredAndWaitForCaption("xx公司局域网");
+  ASSERT_NE(main, nullptr);
+  ChooseMenuItem(main, "aboutItem");
+  HWND about = WaitForSettings();
+  ASSERT_NE(about, nullptr);
+  HWND tabs = SettingsControl(about, "settingsTabs");
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 2; }));
+  EXPECT_TRUE(IsControlVisible(SettingsControl(about, "aboutLabel")));
+  EXPECT_FALSE(IsControlVisible(SettingsControl(about, "settingsOkButton")));
+  EXPECT_TRUE(TakeScreenshot("about"));
+
+  // MainWindow still takes input while the window is open.
+  EXPECT_TRUE(IsWindowEnabled(main));
+  Click(Control(main, "autoCloseCheck"));
+  EXPECT_TRUE(WaitUntil([] { return ReadRegText(Hive::CurrentUser, kAutoCloseSwitch) == "1"; }));
+
+  PressCloseBox(about);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+  EXPECT_TRUE(program().Running());
+}
+
+TEST_F(SettingsWindow, RenameFromTheMenuWritesTheThreeValues) {
+  HWND main = StartAnsweredAndWaitForCaption("xx公司局域网");
+  ASSERT_NE(main, nullptr);
+  ChooseMenuItem(main, "renameComputerItem");
+  // The prefix reports Windows 7.
+  Acknowledge(
+      "你的操作系统为win7，要在管理员权限下才可以改名。你可以关闭软件，右击，用管理员的方式运行");
+  AnswerInputBox("更改计算机名", "NEWPC");
+  Acknowledge("修改成功！下次重启后生效！");
+  const std::string parameters = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\";
+  EXPECT_EQ(ReadRegText(Hive::LocalMachine, kComputerNameValue).value_or(""), "NEWPC");
+  EXPECT_EQ(ReadRegText(Hive::LocalMachine, parameters + "NV Hostname").value_or(""), "NEWPC");
+  EXPECT_EQ(ReadRegText(Hive::LocalMachine, parameters + "Hostname").value_or(""), "NEWPC");
+  // The caption keeps the name Windows still runs under.
+  EXPECT_EQ(WindowCaption(main), "xx公司局域网Volmere---计算机名：localhost  工作组：WORKGROUP");
+}
+
 }  // namespace
 }  // namespace volmere::e2e

@@ -12,7 +12,7 @@ bool TakeScreenshot(const std::string& label) {
   const std::string base = folder + "\\" + CurrentTestName() + "-" + label;
   RemoveFile(base + ".png");
   // Let the program finish painting what it has just been told to show.
-  SleepMs(300);
+  SleepMs(500);
   if (!WriteFileBytes(base + ".request", "")) return false;
   return WaitUntil([&] { return FileExists(base + ".png"); }, 20000);
 }

@@ -27,6 +27,7 @@ class SampleWindow : public Scenario {
     EXPECT_TRUE(HasButton(box, IDYES));
     EXPECT_TRUE(HasButton(box, IDNO));
     EXPECT_FALSE(HasButton(box, IDOK));
+    EXPECT_TRUE(TakeScreenshot("question"));
     EXPECT_TRUE(PressButton(box, button));
     EXPECT_TRUE(WaitUntil([&] { return !Recorded("answer").empty(); }));
     return WaitForTopLevel(program().Id(), "Sample", Match::Prefix);
