@@ -1,10 +1,9 @@
 // The program's entry: the services over Win32, MainWindow, and the end of
 // the process when MainWindow closes.
-#include "platform/win32/win32_headers.h"
-
 #include "app/app_context.h"
 #include "app/main_window.h"
 #include "platform/win32/win32_core.h"
+#include "platform/win32/win32_headers.h"
 #include "platform/win32/win32_network.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/winsock_session.h"

@@ -1,7 +1,8 @@
 // The list's image list: the two computer pictures of resources/, rendered
 // into bitmaps, the background masked out.
-#include "platform/win32/ui_state.h"
 #include "resources/computer_images.h"
+
+#include "platform/win32/ui_state.h"
 
 namespace volmere {
 namespace {

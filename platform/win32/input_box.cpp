@@ -100,8 +100,8 @@ void WriteTemplate(TemplateWriter& out, bool withPrompt, bool masked) {
   out.Word(9);
   out.Wide(L"MS Shell Dlg");
   if (withPrompt) out.Item(SS_LEFT | SS_NOPREFIX, 7, 7, 176, 20, kPromptId, kStaticClass);
-  out.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (masked ? ES_PASSWORD : 0), 7, fieldY, 176,
-           13, kFieldId, kEditClass);
+  out.Item(ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | (masked ? ES_PASSWORD : 0), 7, fieldY, 176, 13,
+           kFieldId, kEditClass);
   out.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 71, buttonsY, 56, 14, IDOK, kButtonClass);
   out.Item(BS_PUSHBUTTON | WS_TABSTOP, 131, buttonsY, 52, 14, IDCANCEL, kButtonClass);
 }

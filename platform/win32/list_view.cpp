@@ -58,8 +58,8 @@ ListEntry Win32System::ListInsert(WindowId window, const Text& control, int posi
     item.pszText = const_cast<char*>(text.c_str());
     item.iImage = image;
     item.lParam = static_cast<LPARAM>(id);
-    const int at =
-        static_cast<int>(SendMessageA(found->hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    const int at = static_cast<int>(
+        SendMessageA(found->hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     if (at < 0) return;
     added = {at, id, text, image};
   });

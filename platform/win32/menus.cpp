@@ -39,9 +39,9 @@ void Win32System::PopupMenu(WindowId window, const Text& menu) {
         HWND owner = record->hwnd;
         // Without the foreground the menu would not close on a click outside.
         SetForegroundWindow(owner);
-        const int chosen = TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN |
-                                                     TPM_TOPALIGN,
-                                          pointer.x + 3, pointer.y + 3, 0, owner, nullptr);
+        const int chosen =
+            TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                           pointer.x + 3, pointer.y + 3, 0, owner, nullptr);
         DestroyMenu(popup);
         PostMessageA(owner, WM_NULL, 0, 0);
         // The item's handler runs once the handler that showed the menu has

@@ -1,9 +1,9 @@
 // Win32System's window side: its set-up on the user-interface thread (the
 // thread that creates Win32System), the windows' bookkeeping, handlers and
 // queued closes.
-#include <algorithm>
-
 #include "platform/win32/ui_state.h"
+
+#include <algorithm>
 
 namespace volmere {
 

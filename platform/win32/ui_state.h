@@ -23,7 +23,7 @@ constexpr int kFirstControlId = 1000;
 
 // Messages of the program's own windows.
 enum : UINT {
-  kRunOnUiMessage = WM_APP + 1,      // hidden window: lParam is a UiCall
+  kRunOnUiMessage = WM_APP + 1,       // hidden window: lParam is a UiCall
   kFinishClosesMessage = WM_APP + 2,  // hidden window: closes queued outside handlers
   kMenuCommandMessage = WM_APP + 3,   // top-level window: wParam is the chosen item's index
 };

@@ -130,8 +130,8 @@ ClassAndStyle ClassOf(const ControlLayout& control, bool firstRadioOfGroup) {
       break;
     case ControlKind::IconList:
       className = WC_LISTVIEWA;
-      style |= LVS_ICON | LVS_AUTOARRANGE | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | WS_TABSTOP |
-               WS_GROUP;
+      style |=
+          LVS_ICON | LVS_AUTOARRANGE | LVS_SINGLESEL | LVS_SHAREIMAGELISTS | WS_TABSTOP | WS_GROUP;
       break;
     case ControlKind::ReportList:
       className = WC_LISTVIEWA;
@@ -197,7 +197,8 @@ void ArrangeZOrder(const WindowRecord& record) {
   };
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     if (rank(a) != rank(b)) return rank(a) < rank(b);
-    if (rank(a) == 0) return record.controls[a].layout->tabOrder < record.controls[b].layout->tabOrder;
+    if (rank(a) == 0)
+      return record.controls[a].layout->tabOrder < record.controls[b].layout->tabOrder;
     return false;
   });
   HWND previous = HWND_TOP;
@@ -224,8 +225,8 @@ void BuildControls(Win32System::UiState& ui, WindowRecord& record) {
     int height = control.height;
     // A drop-down list's height in CreateWindow is that of its open list.
     if (control.kind == ControlKind::DropDownList) height += 200;
-    HWND hwnd = CreateWindowExA(kind.exStyle, kind.className, control.text, kind.style,
-                                placement.x, placement.y, control.width, height, record.hwnd,
+    HWND hwnd = CreateWindowExA(kind.exStyle, kind.className, control.text, kind.style, placement.x,
+                                placement.y, control.width, height, record.hwnd,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
                                 ui.instance, nullptr);
     ControlRecord made;
@@ -269,9 +270,9 @@ HWND CreateProgramWindow(Win32System::UiState& ui, WindowRecord& record, HWND ow
   const int y = work.top + (work.bottom - work.top - layout.outerHeight) / 2;
   // A window without an owner gets a task-bar button; the others are owned.
   HWND parent = (layout.style & kTaskBarButton) ? nullptr : owner;
-  HWND window = CreateWindowExA(0, kProgramWindowClass, layout.caption, style, x, y,
-                                layout.outerWidth, layout.outerHeight, parent, nullptr,
-                                ui.instance, &record);
+  HWND window =
+      CreateWindowExA(0, kProgramWindowClass, layout.caption, style, x, y, layout.outerWidth,
+                      layout.outerHeight, parent, nullptr, ui.instance, &record);
   if (!window) return nullptr;
   record.nameAtom = GlobalAddAtomA(layout.name);
   SetPropA(window, "VolmereWindowName",
