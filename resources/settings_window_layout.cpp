@@ -52,8 +52,8 @@ const WindowLayout kSettingsWindowLayout = {
         {"settingsCancelButton", ControlKind::Button, "取消", 284, 192, 72, 24, 0, kOtherPage},
 
         // A press on the label opens the help page, which has the contact details.
-        {"aboutLabel", ControlKind::Label, "VolmereV6.6\r\n\r\n联系我们：点此看帮助页", 112, 66,
-         128, 54, kWrap | kNotifyClicks, kAboutPage},
+        {"aboutLabel", ControlKind::Label, "VolmereV6.6\r\n\r\n帮助与联系：点这里", 112, 66, 128,
+         54, kWrap | kNotifyClicks, kAboutPage},
         {"stepsLabel", ControlKind::Label,
          "第一步：开启共享   \r\n第二步：共享文件夹或打印机  \r\n第三步：如果选择的是磁盘，请将磁盘"
          "设置文件夹权限",

@@ -75,7 +75,9 @@ cleanup() {
 
 screenshot() {
   local png="$1"
-  xwd -root -silent | convert xwd:- "png:$png.part" && mv "$png.part" "$png"
+  # xwd -root shows the program's dialogs above MainWindow as black boxes under
+  # the Wine desktop; import composes every window of the screen.
+  import -silent -window root "png:$png.part" && mv "$png.part" "$png"
 }
 
 # Answers the driver's "<name>.request" files with "<name>.png".
