@@ -149,6 +149,7 @@ void Win32System::UiState::Forget(WindowRecord* record) {
       GlobalDeleteAtom(control.nameAtom);
     }
     if (control.ownFont) DeleteObject(control.ownFont);
+    if (control.pageBrush) DeleteObject(control.pageBrush);
   }
   if (owned->nameAtom) {
     RemovePropA(owned->hwnd, "VolmereWindowName");

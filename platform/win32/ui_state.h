@@ -35,6 +35,7 @@ struct ControlRecord {
   int page = 0;
   int radioGroup = -1;  // index of the group's first radio button
   HFONT ownFont = nullptr;
+  HBRUSH pageBrush = nullptr;  // tab controls: the colour of their pages
   ATOM nameAtom = 0;
 };
 

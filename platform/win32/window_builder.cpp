@@ -23,6 +23,7 @@ namespace {
 struct Placement {
   int x = 0;
   int y = 0;
+  int nesting = 0;  // how many containers it stands in
   int tab = -1;
   int page = 0;
   bool hidden = false;
@@ -56,6 +57,7 @@ Placement PlacementOf(const WindowLayout& layout, std::size_t index, int depth =
   placement.x += outer.x;
   placement.y += outer.y;
   placement.hidden = placement.hidden || outer.hidden;
+  placement.nesting = outer.nesting + 1;
   if (page >= 0) {
     placement.tab = container;
     placement.page = page;
@@ -185,9 +187,10 @@ void AddTabPages(const ControlLayout& control, HWND tabs) {
 }
 
 // Tab order follows the z-order: the controls the table orders first, then
-// the rest as listed, and the containers last, below what stands in them so
-// that they never paint over it.
-void ArrangeZOrder(const WindowRecord& record) {
+// the rest as listed, and the containers last, each below what stands in it
+// (a group box above the tab control it stands on), so that no container
+// paints over its contents.
+void ArrangeZOrder(const WindowRecord& record, const std::vector<int>& nesting) {
   std::vector<std::size_t> order;
   for (std::size_t i = 0; i < record.controls.size(); ++i) order.push_back(i);
   auto rank = [&](std::size_t i) {
@@ -199,6 +202,7 @@ void ArrangeZOrder(const WindowRecord& record) {
     if (rank(a) != rank(b)) return rank(a) < rank(b);
     if (rank(a) == 0)
       return record.controls[a].layout->tabOrder < record.controls[b].layout->tabOrder;
+    if (rank(a) == 2) return nesting[a] > nesting[b];
     return false;
   });
   HWND previous = HWND_TOP;
@@ -213,6 +217,7 @@ void BuildControls(Win32System::UiState& ui, WindowRecord& record) {
   const WindowLayout& layout = *record.layout;
   int groupStart = -1;
   bool previousWasRadio = false;
+  std::vector<int> nesting;
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const ControlLayout& control = layout.controls[i];
     const bool radio = control.kind == ControlKind::RadioButton;
@@ -221,6 +226,7 @@ void BuildControls(Win32System::UiState& ui, WindowRecord& record) {
     previousWasRadio = radio;
 
     const Placement placement = PlacementOf(layout, i);
+    nesting.push_back(placement.nesting);
     const ClassAndStyle kind = ClassOf(control, firstOfGroup);
     int height = control.height;
     // A drop-down list's height in CreateWindow is that of its open list.
@@ -255,7 +261,7 @@ void BuildControls(Win32System::UiState& ui, WindowRecord& record) {
     if (!placement.hidden && onShownPage) ShowWindow(hwnd, SW_SHOWNA);
     record.controls.push_back(made);
   }
-  ArrangeZOrder(record);
+  ArrangeZOrder(record, nesting);
 }
 
 }  // namespace

@@ -74,13 +74,44 @@ void OnControlNotify(WindowRecord& record, const NMHDR& header) {
   ui.Dispatch(record.id, [&](WindowEvents& e) { e.OnListEvent(name, event); });
 }
 
+// The colour of a tab control's page, read from the control's own painting:
+// a themed page is not the window's face colour, and the controls standing on
+// it, which are the window's children, must match it.
+HBRUSH PageBrush(ControlRecord& tab) {
+  if (tab.pageBrush) return tab.pageBrush;
+  COLORREF colour = GetSysColor(COLOR_BTNFACE);
+  RECT client{};
+  GetClientRect(tab.hwnd, &client);
+  HDC screen = GetDC(tab.hwnd);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  SendMessageA(tab.hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+               PRF_CLIENT | PRF_ERASEBKGND);
+  RECT page = client;
+  SendMessageA(tab.hwnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  const COLORREF sampled = GetPixel(memory, page.left + 4, page.top + 4);
+  if (sampled != CLR_INVALID) colour = sampled;
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(tab.hwnd, screen);
+  tab.pageBrush = CreateSolidBrush(colour);
+  return tab.pageBrush;
+}
+
 LRESULT OnControlColour(WindowRecord& record, HDC dc, HWND control, UINT message, WPARAM wParam,
                         LPARAM lParam) {
   ControlRecord* source = record.ControlOf(control);
-  if (!source || (!source->layout->textColor && !(source->layout->style & kTransparent)))
+  if (!source) return DefWindowProcA(record.hwnd, message, wParam, lParam);
+  const bool onPage = source->tab >= 0;
+  if (!onPage && !source->layout->textColor && !(source->layout->style & kTransparent))
     return DefWindowProcA(record.hwnd, message, wParam, lParam);
   if (source->layout->textColor) SetTextColor(dc, source->layout->textColor);
   SetBkMode(dc, TRANSPARENT);
+  if (onPage)
+    return reinterpret_cast<LRESULT>(
+        PageBrush(record.controls[static_cast<std::size_t>(source->tab)]));
   // The window's own background, so that a changed text leaves no trace.
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -108,6 +139,7 @@ LRESULT CALLBACK ProgramWindowProcedure(HWND window, UINT message, WPARAM wParam
       OnControlNotify(*record, *reinterpret_cast<const NMHDR*>(lParam));
       return 0;
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
       return OnControlColour(*record, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
                              message, wParam, lParam);
     case kMenuCommandMessage: {
