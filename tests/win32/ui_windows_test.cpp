@@ -214,5 +214,59 @@ TEST(UiModal, EscAsksTheClosingRuleAndTheModalLoadReturnsOnceClosed) {
   EXPECT_FALSE(System().IsWindowOpen(window));
 }
 
+const WindowLayout kPagedLayout = {
+    "PagedProbeWindow",
+    "分页探测",
+    360,
+    240,
+    0,
+    {
+        {"tabs", ControlKind::TabControl, "一|二", 10, 5, 330, 190},
+        {"firstRadio", ControlKind::RadioButton, "甲", 10, 40, 80, 16, kGroupStart, "tabs#0"},
+        {"secondRadio", ControlKind::RadioButton, "乙", 10, 60, 80, 16, kChecked, "tabs#0"},
+        {"group", ControlKind::GroupBox, "组", 20, 30, 200, 100, 0, "tabs#1"},
+        {"inGroupEdit", ControlKind::Edit, "", 8, 16, 90, 20, 0, "group"},
+    },
+    {},
+};
+
+RECT RectInClient(HWND control, HWND window) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST(UiLayout, PagesAndGroupsPlaceTheirControlsAndRadiosFormAGroup) {
+  ProbeEvents events;
+  const WindowId window = System().LoadWindow(kPagedLayout, events, false);
+  ASSERT_NE(window, 0u);
+  HWND hwnd = FindWindowA(nullptr, "分页探测");
+  HWND inGroup = ControlNamed(hwnd, "inGroupEdit");
+  HWND first = ControlNamed(hwnd, "firstRadio");
+  ASSERT_NE(inGroup, nullptr);
+  ASSERT_NE(first, nullptr);
+  // Relative to the group box, which stands relative to the tab control.
+  const RECT r = RectInClient(inGroup, hwnd);
+  EXPECT_EQ(r.left, 10 + 20 + 8);
+  EXPECT_EQ(r.top, 5 + 30 + 16);
+  EXPECT_EQ(r.right - r.left, 90);
+  EXPECT_FALSE(IsWindowVisible(inGroup));
+  EXPECT_TRUE(IsWindowVisible(first));
+
+  System().SelectTab(window, "tabs", 1);
+  EXPECT_TRUE(IsWindowVisible(inGroup));
+  EXPECT_TRUE(IsWindowVisible(ControlNamed(hwnd, "group")));
+  EXPECT_FALSE(IsWindowVisible(first));
+
+  EXPECT_TRUE(System().IsChecked(window, "secondRadio"));
+  System().SetChecked(window, "firstRadio", true);
+  EXPECT_TRUE(System().IsChecked(window, "firstRadio"));
+  EXPECT_FALSE(System().IsChecked(window, "secondRadio"));
+
+  System().CloseWindow(window);
+  EXPECT_TRUE(PumpUntil([&] { return !System().IsWindowOpen(window); }));
+}
+
 }  // namespace
 }  // namespace volmere
