@@ -33,6 +33,7 @@ struct ControlRecord {
   HWND hwnd = nullptr;
   int tab = -1;  // index of the tab control whose page holds the control; -1 for none
   int page = 0;
+  bool hidden = false;  // hidden itself, or in a hidden container
   int radioGroup = -1;  // index of the group's first radio button
   HFONT ownFont = nullptr;
   HBRUSH pageBrush = nullptr;  // tab controls: the colour of their pages

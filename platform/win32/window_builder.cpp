@@ -9,7 +9,6 @@
 // - every control is a direct child of its window, also those of group boxes
 //   and tab pages, and each starts with its text from the table.
 #include <algorithm>
-#include <cstring>
 
 #include "platform/win32/ui_state.h"
 
@@ -19,7 +18,8 @@ const char* const kProgramWindowClass = "VolmereWindow";
 
 namespace {
 
-// The container a control stands in: a group box, or a page of a tab control.
+// Where a control stands in the window's client area, and the tab page (if
+// any) that shows it.
 struct Placement {
   int x = 0;
   int y = 0;
@@ -44,6 +44,7 @@ Placement PlacementOf(const WindowLayout& layout, std::size_t index, int depth =
   placement.y = control.y;
   placement.hidden = (control.style & kHidden) != 0;
   Text parent = control.parent;
+  // The depth bound stops a table whose containers name each other.
   if (parent.empty() || depth > 8) return placement;
   int page = -1;
   const std::size_t mark = parent.find('#');
@@ -240,6 +241,7 @@ void BuildControls(Win32System::UiState& ui, WindowRecord& record) {
     made.hwnd = hwnd;
     made.tab = placement.tab;
     made.page = placement.page;
+    made.hidden = placement.hidden;
     made.radioGroup = radio ? groupStart : -1;
     made.ownFont = OwnFontOf(control);
     SendMessageA(hwnd, WM_SETFONT,

@@ -86,8 +86,7 @@ bool Win32System::UiState::PreTranslate(MSG& message) {
 void Win32System::UiState::ShowPage(WindowRecord& record, int tab, int page) {
   for (ControlRecord& control : record.controls) {
     if (control.tab != tab) continue;
-    bool visible = control.page == page && !(control.layout->style & kHidden);
-    // A control in a group box of a hidden page hides with the page.
+    const bool visible = control.page == page && !control.hidden;
     ::ShowWindow(control.hwnd, visible ? SW_SHOWNA : SW_HIDE);
   }
 }
