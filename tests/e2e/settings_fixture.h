@@ -71,19 +71,26 @@ class SettingsScenario : public ShellScenario {
   }
 
   // Chooses an item of MainWindow's context menu as a user would: a right
-  // click into the computer list, then the arrow keys down to the item among
-  // those shown, and Enter.
-  void ChooseMenuItem(HWND main, const std::string& item) {
+  // click into the computer list (on the entry `onEntry`, or on empty space,
+  // which leaves no entry selected), then the arrow keys down to the item
+  // among those shown, and Enter.
+  void ChooseMenuItem(HWND main, const std::string& item, int onEntry = -1) {
     const MenuLayout& menu = kMainWindowLayout.menus.at(0);
+    // Of the two view items one is shown at a time, in the same place.
     int steps = 0;
     for (const MenuItemLayout& entry : menu.items) {
-      if (!entry.visible) continue;
+      if (!entry.visible && item != entry.name) continue;
+      if (item == "viewByNameItem" && std::string(entry.name) == "viewByIpItem") continue;
       ++steps;
       if (item == entry.name) break;
     }
     HWND list = Control(main, "computerList");
     if (!list) return;
-    RemoteListView(list).ClickAt(POINT{400, 280}, true);
+    if (onEntry >= 0) {
+      RemoteListView(list).RightClick(onEntry);
+    } else {
+      RemoteListView(list).ClickAt(POINT{400, 280}, true);
+    }
     HWND popup = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
       for (HWND window : TopLevelWindows(program().Id()))
