@@ -39,11 +39,17 @@ HWND WaitForMessageBox(DWORD processId, const std::string& text, int timeoutMs) 
 
 bool HasButton(HWND box, int buttonId) { return GetDlgItem(box, buttonId) != nullptr; }
 
+// A command posted while the box is still setting itself up can be lost, so
+// the press is repeated until the box has gone.
 bool PressButton(HWND box, int buttonId) {
   HWND button = GetDlgItem(box, buttonId);
   if (!button) return false;
-  PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-  return true;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+    if (WaitUntil([&] { return !IsWindow(box); }, 2000)) return true;
+  }
+  return !IsWindow(box);
 }
 
 }  // namespace volmere::e2e
