@@ -107,6 +107,8 @@ TEST_F(SampleWindow, ClicksControlsRecordsToolsAndEndsOnEsc) {
   EXPECT_EQ(StandinCalls(ProgramDir(), "net"),
             std::vector<std::string>{"net share sample=C:\\ /unlimited"});
   EXPECT_TRUE(StandinCalls(ProgramDir(), "cacls").empty());
+  // The shell starts the browser on its own time: wait for its record.
+  EXPECT_TRUE(WaitUntil([&] { return !StandinCalls(ToolsDir(), "browser").empty(); }));
   const std::vector<std::string> browser = StandinCalls(ToolsDir(), "browser");
   ASSERT_EQ(browser.size(), 1u);
   EXPECT_TRUE(TextMatches(browser[0], "sample.html\"", Match::Suffix)) << browser[0];
