@@ -121,4 +121,12 @@ void PressEscape(HWND window) {
 
 void PressCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
+// Sent rather than posted: while workers keep the user-interface thread busy
+// with their calls, a posted close waits behind every one of them. The call
+// returns after a moment even when the close opens a modal box.
+void SendCloseRequest(HWND window) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_NORMAL, 200, &ignored);
+}
+
 }  // namespace volmere::e2e

@@ -36,5 +36,7 @@ RECT RectInClient(HWND control, HWND window);
 void PressEscape(HWND window);
 // The window's close box.
 void PressCloseBox(HWND window);
+// The same close request, delivered ahead of queued input.
+void SendCloseRequest(HWND window);
 
 }  // namespace volmere::e2e
