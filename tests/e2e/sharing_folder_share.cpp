@@ -230,6 +230,9 @@ TEST_F(FolderShare, SettingsWindowSwitchesSharingOnAndOffAgain) {
                {"sharingOffRadio", "关闭开启共享成功！", false}};
   for (const auto& step : steps) {
     SCOPED_TRACE(step.radio);
+    // The previous settings window's modal loop gives MainWindow its input
+    // back only after that window has gone; a click before then is lost.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
     Click(Control(window, "sharingSettingsButton"));
     HWND settings = WaitForTopLevel(program().Id(), kSettingsWindowLayout.caption);
     ASSERT_NE(settings, nullptr);
